@@ -16,7 +16,11 @@ bool containsLineBreak(std::string_view text) { return text.find_first_of("\r\n"
 // are dropped before the user line is completed.
 std::string oneLine(std::string_view phrase) {
   std::string line;
-  for (char c : phrase) line += (c == '\r' || c == '\n') ? ' ' : c;
+  for (std::size_t i = 0; i < phrase.size(); ++i) {
+    bool crlf = phrase[i] == '\r' && i + 1 < phrase.size() && phrase[i + 1] == '\n';
+    if (crlf) continue;  // its LF gives the one blank
+    line += (phrase[i] == '\r' || phrase[i] == '\n') ? ' ' : phrase[i];
+  }
   line.erase(line.find_last_not_of(' ') + 1);
   return line;
 }

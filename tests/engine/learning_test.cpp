@@ -65,6 +65,7 @@ TEST_F(Learning, APhraseEndingWithACommaIsAddedEachTime) {
 TEST_F(Learning, AnUnansweredPhraseKeepsGettingFallbackReplies) {
   say("привет");
   say("я иду домой");
+  say("дальше");
   EXPECT_EQ(say("я иду домой."), "Понятно.");
 }
 

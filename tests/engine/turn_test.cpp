@@ -51,9 +51,9 @@ TEST_F(Turn, AnEmptyPhraseStartsNoTurn) {
 
 TEST_F(Turn, UnknownQuestionsAndStatementsGetTheirFallbackFiles) {
   random.next = {0, 1};
-  EXPECT_EQ(say("где ты живёшь?"), "А ты как думаешь?");
+  EXPECT_EQ(say("сколько стоит хлеб?"), "А ты как думаешь?");
   random.next = {0, 1};
-  EXPECT_EQ(say("я люблю чай"), "Расскажи ещё.");
+  EXPECT_EQ(say("небо голубое"), "Расскажи ещё.");
 }
 
 TEST_F(Turn, AMissingFallbackFileEndsTheTurnAfterTheUserLine) {
@@ -130,8 +130,7 @@ TEST_F(Turn, AfterALevelOneBranchALevelTwoBranchOfALaterBranchStillAnswers) {
 
 TEST_F(Turn, ARepeatInTheMiddleOfAThreadLeavesItOpen) {
   say("как дела?");
-  say("а у тебя?");
-  EXPECT_EQ(say("А у тебя?"), "Ты повторяешься.");
+  EXPECT_EQ(say("Как дела?"), "Ты повторяешься.");
   EXPECT_EQ(say("хорошо"), "Что нового?");
 }
 
@@ -152,14 +151,14 @@ TEST_F(Turn, AFarewellIsAnExactPhraseOfTheList) {
       {"ЧТО-ТО^Да.;", "бывай", false},   // the list holds "БЫВАЙ" only without its "."
       {"БЫВАЙ^Счастливо!;", "бывай", true},
       {"ЧТО-ТО^Да.;", "ну пока, друг", false},
-      {"ЧТО-ТО^Да.;", "by", false},
-      {"ЧТО-ТО^Да.;", "BY", true},
+      {"BY^Bye!;", "by", false},
+      {"BY^Bye!;", "BY", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.phrase);
     folder.write("Words.Dat", {"Слова", c.words});
     host.calls.clear();
-    dialogue.state = {};
+    dialogue.state.previousReply = cp("Понятно.");  // so that an unknown phrase is learned
     say(c.phrase);
     EXPECT_EQ(closing(), c.closes);
   }
