@@ -1,0 +1,14 @@
+// Repairs text typed in the Latin keyboard layout though Russian was meant:
+// each character a key gives in the Latin layout becomes the character the
+// same key gives in the Russian one. Latin to Cyrillic only.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sob {
+
+// Windows-1251 in, Windows-1251 out, of the same length.
+std::string convertLayout(std::string_view text);
+
+}  // namespace sob
