@@ -1,399 +1,430 @@
 #include "rtf_reader.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
-#include <map>
+#include <array>
 #include <unordered_map>
+#include <utility>
 
 #include "cp1251.h"
+#include "rtf_code_page.h"
 
 namespace sob::rtf {
 namespace {
 
-constexpr int kCp1251 = 1251;
-constexpr int kNoCodePage = -1;  // the Symbol font: its bytes are not text of any code page
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr int kDefaultFont = -1;  // the font \deffN names
+constexpr long long kParameterLimit = 100000000000LL;
 
-// Converts bytes of a code page other than 1251 to Unicode, through iconv.
-class CodePageDecoder {
- public:
-  ~CodePageDecoder() {
-    for (auto& [page, cd] : converters_) {
-      if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
-    }
-  }
-
-  template <typename Out>
-  void decode(int codePage, std::string_view bytes, Out&& out) {
-    iconv_t cd = converter(codePage);
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-      for (std::size_t i = 0; i < bytes.size(); ++i) out(U'?');
-      return;
-    }
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    while (inLeft > 0) {
-      char32_t buffer[256];
-      char* outPtr = reinterpret_cast<char*>(buffer);
-      std::size_t outLeft = sizeof buffer;
-      std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-      std::size_t produced = (sizeof buffer - outLeft) / sizeof(char32_t);
-      for (std::size_t i = 0; i < produced; ++i) out(buffer[i]);
-      if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
-        out(U'?');  // a byte the code page does not define, or a cut-off sequence
-        ++in;
-        --inLeft;
-      }
-    }
-  }
-
- private:
-  iconv_t converter(int codePage) {
-    auto it = converters_.find(codePage);
-    if (it != converters_.end()) return it->second;
-    std::string name = codePage == 10000 ? "MACINTOSH" : "CP" + std::to_string(codePage);
-    iconv_t cd = iconv_open("UTF-32LE", name.c_str());
-    converters_.emplace(codePage, cd);
-    return cd;
-  }
-
-  std::map<int, iconv_t> converters_;
+// What a control word does to the reading.
+enum class Action : unsigned char {
+  Bin, Unicode, FallbackLength, EndLine, Character, FontTable, SkipGroup, Font, Charset, FontCodePage,
+  DocumentCodePage, DefaultFont, Plain, UnicodeAlternatives, UnicodeText,
 };
 
-int codePageOfCharset(int charset, int documentCodePage) {
-  static const std::unordered_map<int, int> pages = {
-      {0, 1252},   {77, 10000}, {128, 932},  {129, 949},  {134, 936},  {136, 950},  {161, 1253},
-      {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874},
-      {238, 1250},
-  };
-  if (charset == 2) return kNoCodePage;
-  auto it = pages.find(charset);
-  return it == pages.end() ? documentCodePage : it->second;
+struct Keyword {
+  Action action;
+  char32_t character = 0;
+};
+
+// Every control word the reader acts on; all others are formatting and are
+// ignored with their parameter.
+const std::unordered_map<std::string_view, Keyword>& keywords() {
+  static const std::unordered_map<std::string_view, Keyword> table = [] {
+    std::unordered_map<std::string_view, Keyword> words = {
+        {"bin", {Action::Bin}},
+        {"u", {Action::Unicode}},
+        {"uc", {Action::FallbackLength}},
+        {"fonttbl", {Action::FontTable}},
+        {"f", {Action::Font}},
+        {"fcharset", {Action::Charset}},
+        {"cpg", {Action::FontCodePage}},
+        {"ansicpg", {Action::DocumentCodePage}},
+        {"deff", {Action::DefaultFont}},
+        {"plain", {Action::Plain}},
+        {"upr", {Action::UnicodeAlternatives}},
+        {"ud", {Action::UnicodeText}},
+        {"tab", {Action::Character, U'\t'}},
+        {"emdash", {Action::Character, U'\u2014'}},
+        {"endash", {Action::Character, U'\u2013'}},
+        {"bullet", {Action::Character, U'\u2022'}},
+        {"lquote", {Action::Character, U'\u2018'}},
+        {"rquote", {Action::Character, U'\u2019'}},
+        {"ldblquote", {Action::Character, U'\u201C'}},
+        {"rdblquote", {Action::Character, U'\u201D'}},
+        {"emspace", {Action::Character, U'\u2003'}},
+        {"enspace", {Action::Character, U'\u2002'}},
+    };
+    for (std::string_view word : {"par", "line", "sect", "page", "cell", "nestcell"}) {
+      words.emplace(word, Keyword{Action::EndLine});
+    }
+    // Groups whose text is not the document's text. Groups that begin with
+    // \* are skipped whatever their word; these are the ones written without it.
+    for (std::string_view word :
+         {"colortbl", "stylesheet", "info", "pict", "object", "shp", "nonshppict", "do", "pntext", "listtext", "pn",
+          "pntxta", "pntxtb", "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf",
+          "footnote", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc", "annotation", "xe", "tc", "txe", "rxe", "template",
+          "nextfile", "filetbl", "revtbl", "listtable", "listoverridetable", "rsidtbl", "generator", "mmathPr",
+          "fldinst", "themedata", "colorschememapping", "datastore", "latentstyles", "xmlnstbl", "pgdsctbl",
+          "userprops"}) {
+      words.emplace(word, Keyword{Action::SkipGroup});
+    }
+    return words;
+  }();
+  return table;
 }
+
+enum class Destination : unsigned char { Text, Skipped, FontTable };
+
+// What a group inherits from the group around it and loses at its end.
+struct GroupState {
+  int font = kDefaultFont;
+  int fallbackLength = 1;  // \ucN: how many characters stand in for each \uN
+  Destination destination = Destination::Text;
+  bool unicodeAlternativeOfText = false;  // inside \upr in the text: its \ud part is text
+};
 
 struct FontInfo {
   int charset = -1;
   int codePage = 0;
 };
 
-enum class Destination { Text, Skipped, FontTable };
+// The value of each byte as a hexadecimal digit, or -1.
+constexpr std::array<signed char, 256> kHexValues = [] {
+  std::array<signed char, 256> values{};
+  values.fill(-1);
+  for (int digit = 0; digit < 10; ++digit) values['0' + digit] = static_cast<signed char>(digit);
+  for (int digit = 0; digit < 6; ++digit) {
+    values['a' + digit] = static_cast<signed char>(10 + digit);
+    values['A' + digit] = static_cast<signed char>(10 + digit);
+  }
+  return values;
+}();
 
-struct GroupState {
-  int font = -1;  // -1: the default font
-  int unicodeSkip = 1;
-  Destination destination = Destination::Text;
-};
+int hexValue(char c) { return kHexValues[static_cast<unsigned char>(c)]; }
 
-// Groups whose text is not the document's text.
-bool isSkippedDestination(std::string_view word) {
-  static const std::unordered_map<std::string_view, bool> words = {
-      {"colortbl", true},  {"stylesheet", true}, {"info", true},      {"pict", true},     {"object", true},
-      {"shp", true},       {"nonshppict", true}, {"pntext", true},    {"listtext", true}, {"header", true},
-      {"headerl", true},   {"headerr", true},    {"headerf", true},   {"footer", true},   {"footerl", true},
-      {"footerr", true},   {"footerf", true},    {"footnote", true},  {"annotation", true}, {"xe", true},
-      {"tc", true},        {"filetbl", true},    {"revtbl", true},    {"mmathPr", true},  {"fldinst", true},
-      {"listtable", true}, {"listoverridetable", true}, {"rsidtbl", true}, {"generator", true},
-      {"themedata", true}, {"colorschememapping", true}, {"datastore", true}, {"latentstyles", true},
-      {"xmlnstbl", true},  {"pgdsctbl", true},   {"userprops", true}, {"upr", true},
-  };
-  return words.count(word) > 0;
-}
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-char32_t specialCharacter(std::string_view word) {
-  static const std::unordered_map<std::string_view, char32_t> characters = {
-      {"tab", U'\t'},       {"emdash", U'\u2014'},    {"endash", U'\u2013'},    {"bullet", U'\u2022'},
-      {"lquote", U'\u2018'}, {"rquote", U'\u2019'},   {"ldblquote", U'\u201C'}, {"rdblquote", U'\u201D'},
-      {"emspace", U'\u2003'}, {"enspace", U'\u2002'},
-  };
-  auto it = characters.find(word);
-  return it == characters.end() ? 0 : it->second;
-}
-
-bool endsLine(std::string_view word) {
-  return word == "par" || word == "line" || word == "sect" || word == "page" || word == "cell";
-}
-
-int hexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// One pass over the document, never stepping back and never recursing, so
-// that broken or hostile input costs time and memory in proportion to its
-// size. Sink receives Windows-1251 bytes of code page 1251 runs, other
-// characters as code points, and the ends of lines.
+// One pass over the document that never steps back and never recurses, so
+// broken or hostile input costs time and memory in proportion to its size.
+// Text goes to the Sink as runs of Windows-1251 bytes, as single characters
+// and as ends of lines.
 template <typename Sink>
 class Reader {
  public:
   Reader(std::string_view bytes, Sink& sink) : in_(bytes), sink_(sink) {}
 
   void read() {
-    std::size_t start = in_.find_first_not_of(" \t\r\n");
-    pos_ = start == std::string_view::npos ? in_.size() : start;
-    stack_.push_back({});
+    pos_ = std::min(in_.find_first_not_of(" \t\r\n"), in_.size());
+    groups_.push_back({});
     while (pos_ < in_.size() && !finished_) step();
     flushBytes();
-    if (!lineEmpty_) endLine();
+    settleSurrogate();
+    if (lineHasText_) sink_.endLine();  // a last paragraph without its \par
   }
 
  private:
-  GroupState& state() { return stack_.back(); }
+  GroupState& group() { return groups_.back(); }
+  bool inText() { return group().destination == Destination::Text; }
 
   void step() {
+    if (inText() && fallbackLeft_ == 0 && textRun()) return;
     char c = in_[pos_++];
     switch (c) {
-      case '{':
-        flushBytes();
-        skipFallback_ = 0;
-        stack_.push_back(state());
-        ++depth_;
-        break;
-      case '}':
-        flushBytes();
-        skipFallback_ = 0;
-        if (stack_.size() > 1) stack_.pop_back();
-        if (--depth_ <= 0) finished_ = true;  // the document ends with its first group
-        break;
-      case '\\':
-        control();
-        break;
-      case '\r':
+      case '{': return openGroup();
+      case '}': return closeGroup();
+      case '\\': return control();
+      case '\r':  // writers break their source lines anywhere, even inside words
       case '\n':
-      case '\0':
-        break;
-      case '\t':
-        character(U'\t');
-        break;
-      default:
-        byte(static_cast<unsigned char>(c));
+      case '\0':  // WordPad ends its files with one
+        return;
+      default: return byte(static_cast<unsigned char>(c));
     }
+  }
+
+  // Reads plain bytes and \'hh escapes, the bulk of every document, in one
+  // loop while nothing else can happen to them; false when there are none.
+  bool textRun() {
+    std::size_t begin = pos_;
+    int page = codePage();
+    if (page != pendingCodePage_) flushBytes();
+    pendingCodePage_ = page;
+    char buffer[512];
+    std::size_t filled = 0;
+    while (pos_ < in_.size()) {
+      if (filled == sizeof buffer) pending_.append(buffer, std::exchange(filled, 0));
+      char c = in_[pos_];
+      if (c == '\\') {
+        if (!escapedByteAt(pos_)) break;
+        buffer[filled++] = static_cast<char>(hexValue(in_[pos_ + 2]) * 16 + hexValue(in_[pos_ + 3]));
+        pos_ += 4;
+      } else if (c == '{' || c == '}') {
+        break;
+      } else {
+        buffer[filled] = c;
+        filled += c != '\r' && c != '\n' && c != '\0';  // line breaks of the source are not text
+        ++pos_;
+      }
+    }
+    pending_.append(buffer, filled);
+    return pos_ > begin;
+  }
+
+  bool escapedByteAt(std::size_t at) const {
+    return at + 3 < in_.size() && in_[at + 1] == '\'' && hexValue(in_[at + 2]) >= 0 && hexValue(in_[at + 3]) >= 0;
+  }
+
+  void openGroup() {
+    flushBytes();
+    fallbackLeft_ = 0;
+    groups_.push_back(group());
+  }
+
+  void closeGroup() {
+    flushBytes();
+    fallbackLeft_ = 0;
+    groups_.pop_back();
+    finished_ = groups_.size() == 1;  // the document ends with its first group
+    if (groups_.empty()) groups_.push_back({});
   }
 
   void control() {
     if (pos_ >= in_.size()) return;
     char c = in_[pos_];
-    if (std::isalpha(static_cast<unsigned char>(c))) return controlWord();
+    if (isLetter(c)) return controlWord();
     ++pos_;
     switch (c) {
-      case '\'': {
-        int high = pos_ < in_.size() ? hexValue(in_[pos_]) : -1;
-        int low = pos_ + 1 < in_.size() ? hexValue(in_[pos_ + 1]) : -1;
-        if (high < 0 || low < 0) return;
-        pos_ += 2;
-        byte(static_cast<unsigned char>(high * 16 + low));
-        return;
-      }
+      case '\'': return escapedByte();
       case '\\':
       case '{':
-      case '}':
-        byte(static_cast<unsigned char>(c));
-        return;
-      case '*':
-        state().destination = Destination::Skipped;
-        return;
-      case '~':
-        return character(U'\u00A0');
-      case '_':
-        return character(U'\u2011');
+      case '}': return byte(static_cast<unsigned char>(c));
+      case '*': return skipGroup();
+      case '~': return character(U'\u00A0');
+      case '_': return character(U'\u2011');
       case '\r':
-      case '\n':
-        return paragraph();
-      default:
-        return;  // \- and unknown symbols
+      case '\n': return endLine();
+      default: return;  // \- (an optional hyphen) and symbols without text
     }
+  }
+
+  void escapedByte() {
+    int high = pos_ < in_.size() ? hexValue(in_[pos_]) : -1;
+    int low = pos_ + 1 < in_.size() ? hexValue(in_[pos_ + 1]) : -1;
+    if (high < 0 || low < 0) return;
+    pos_ += 2;
+    byte(static_cast<unsigned char>(high * 16 + low));
   }
 
   void controlWord() {
     std::size_t begin = pos_;
-    while (pos_ < in_.size() && pos_ - begin < 32 && std::isalpha(static_cast<unsigned char>(in_[pos_]))) ++pos_;
+    while (pos_ < in_.size() && isLetter(in_[pos_])) ++pos_;
     std::string_view word = in_.substr(begin, pos_ - begin);
-    bool negative = pos_ < in_.size() && in_[pos_] == '-';
+    bool negative = pos_ + 1 < in_.size() && in_[pos_] == '-' && isDigit(in_[pos_ + 1]);
     if (negative) ++pos_;
-    bool hasParameter = false;
+    bool hasParameter = pos_ < in_.size() && isDigit(in_[pos_]);
     long long parameter = 0;
-    while (pos_ < in_.size() && std::isdigit(static_cast<unsigned char>(in_[pos_]))) {
-      if (parameter < 100000000000LL) parameter = parameter * 10 + (in_[pos_] - '0');
-      hasParameter = true;
-      ++pos_;
+    for (; pos_ < in_.size() && isDigit(in_[pos_]); ++pos_) {
+      parameter = std::min(parameter * 10 + (in_[pos_] - '0'), kParameterLimit);
     }
-    if (negative) parameter = -parameter;
-    if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;
-    apply(word, hasParameter, parameter);
+    if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;  // the delimiter belongs to the word
+    const auto& table = keywords();
+    auto it = table.find(word);
+    if (it != table.end()) apply(it->second, hasParameter, negative ? -parameter : parameter);
   }
 
-  void apply(std::string_view word, bool hasParameter, long long parameter) {
-    if (word == "bin") {
-      flushBytes();
-      std::size_t count = parameter > 0 ? static_cast<std::size_t>(parameter) : 0;
-      pos_ += std::min(count, in_.size() - pos_);
-      return;
+  void apply(const Keyword& keyword, bool hasParameter, long long parameter) {
+    int value = static_cast<int>(std::clamp(parameter, -1000000000LL, 1000000000LL));
+    switch (keyword.action) {
+      case Action::Bin: return skipBinary(parameter);
+      case Action::Unicode: return hasParameter ? unicode(parameter) : void();
+      case Action::FallbackLength: group().fallbackLength = std::clamp(value, 0, 16); return;
+      case Action::EndLine: return endLine();
+      case Action::Character: return character(keyword.character);
+      case Action::FontTable: group().destination = Destination::FontTable; return;
+      case Action::SkipGroup: return skipGroup();
+      case Action::Font: return font(value);
+      case Action::Charset: return defineFont(&FontInfo::charset, value);
+      case Action::FontCodePage: return defineFont(&FontInfo::codePage, value);
+      case Action::DocumentCodePage: return value > 0 ? setDocumentCodePage(value) : void();
+      case Action::DefaultFont: defaultFont_ = value; cachedFont_ = kNoFontCached; return;
+      case Action::Plain: return font(kDefaultFont);
+      case Action::UnicodeAlternatives: return unicodeAlternatives();
+      case Action::UnicodeText: return unicodeText();
     }
-    if (word == "u" && hasParameter) return unicode(parameter);
-    if (word == "uc") {
-      state().unicodeSkip = static_cast<int>(std::clamp(parameter, 0LL, 16LL));
-      return;
-    }
-    if (endsLine(word)) return paragraph();
-    if (char32_t special = specialCharacter(word)) return character(special);
-    if (word == "fonttbl") {
-      state().destination = Destination::FontTable;
-      return;
-    }
-    if (isSkippedDestination(word)) {
-      state().destination = Destination::Skipped;
-      return;
-    }
-    int value = static_cast<int>(std::clamp(parameter, -1000000LL, 1000000LL));
-    if (word == "f") return font(value);
-    cachedFont_ = kNoFont;  // what follows may change a font's code page
-    if (word == "fcharset") {
-      fonts_[definingFont_].charset = value;
-      return;
-    }
-    if (word == "cpg") {
-      fonts_[definingFont_].codePage = value;
-      return;
-    }
-    if (word == "ansicpg" && value > 0) documentCodePage_ = value;
-    else if (word == "deff") defaultFont_ = value;
-    else if (word == "plain") {
-      flushBytes();
-      state().font = -1;
-    }
+  }
+
+  void skipGroup() {
+    flushBytes();
+    group().destination = Destination::Skipped;
+  }
+
+  // \binN is followed by N bytes of data that may hold anything, braces too.
+  void skipBinary(long long count) {
+    flushBytes();
+    pos_ += static_cast<std::size_t>(std::clamp(count, 0LL, static_cast<long long>(in_.size() - pos_)));
+  }
+
+  // {\upr{text in the code page}{\*\ud{the same text in Unicode}}}: read
+  // the second form only.
+  void unicodeAlternatives() {
+    group().unicodeAlternativeOfText = inText();
+    skipGroup();
+  }
+
+  void unicodeText() {
+    if (group().unicodeAlternativeOfText) group().destination = Destination::Text;
   }
 
   void font(int number) {
-    if (state().destination == Destination::FontTable) {
+    if (group().destination == Destination::FontTable) {
       definingFont_ = number;
       return;
     }
-    flushBytes();
-    state().font = number;
+    group().font = number;
+  }
+
+  void defineFont(int FontInfo::*field, int value) {
+    if (group().destination != Destination::FontTable) return;
+    fonts_[definingFont_].*field = value;
+    cachedFont_ = kNoFontCached;
+  }
+
+  void setDocumentCodePage(int codePage) {
+    documentCodePage_ = codePage;
+    cachedFont_ = kNoFontCached;
   }
 
   // The code page of the current font, remembered for the run of bytes that
   // usually follows: looking it up for every byte would dominate the reading.
   int codePage() {
-    int number = state().font < 0 ? defaultFont_ : state().font;
+    int number = group().font == kDefaultFont ? defaultFont_ : group().font;
     if (number != cachedFont_) {
       cachedFont_ = number;
-      cachedPage_ = lookUpCodePage(number);
+      cachedCodePage_ = lookUpCodePage(number);
     }
-    return cachedPage_;
+    return cachedCodePage_;
   }
 
-  int lookUpCodePage(int number) {
+  int lookUpCodePage(int number) const {
     auto it = fonts_.find(number);
-    if (it != fonts_.end()) {
-      if (it->second.codePage > 0) return it->second.codePage;
-      if (it->second.charset >= 0 && it->second.charset != 1) return codePageOfCharset(it->second.charset, documentCodePage_);
-    }
-    return documentCodePage_;
+    if (it == fonts_.end()) return documentCodePage_;
+    if (it->second.codePage > 0) return it->second.codePage;
+    int fromCharset = codePageOfCharset(it->second.charset);
+    return fromCharset == kDocumentCodePage ? documentCodePage_ : fromCharset;
   }
 
-  bool inText() { return state().destination == Destination::Text; }
-
+  // Bytes of one code page are gathered before decoding, for the code pages
+  // whose characters take two bytes.
   void byte(unsigned char value) {
     if (!inText()) return;
-    if (skipFallback_ > 0) {
-      --skipFallback_;
+    if (fallbackLeft_ > 0) {
+      --fallbackLeft_;
       return;
     }
     int page = codePage();
-    if (page != pendingPage_) flushBytes();
-    pendingPage_ = page;
+    if (page != pendingCodePage_) flushBytes();
+    pendingCodePage_ = page;
     pending_ += static_cast<char>(value);
   }
 
   void unicode(long long parameter) {
     if (!inText()) return;
     flushBytes();
-    char32_t unit = static_cast<char32_t>(parameter < 0 ? parameter + 65536 : parameter) & 0xFFFF;
-    skipFallback_ = state().unicodeSkip;
-    if (unit >= 0xD800 && unit <= 0xDBFF) {
+    fallbackLeft_ = group().fallbackLength;
+    auto unit = static_cast<char32_t>(parameter & 0xFFFF);  // a signed 16-bit number
+    if (unit >= 0xDC00 && unit <= 0xDFFF && highSurrogate_ != 0) {
+      char32_t high = std::exchange(highSurrogate_, 0);
+      emit(0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
+    } else if (unit >= 0xD800 && unit <= 0xDBFF) {
+      settleSurrogate();
       highSurrogate_ = unit;
-      return;
-    }
-    if (unit >= 0xDC00 && unit <= 0xDFFF && highSurrogate_) {
-      emit(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00));
     } else {
-      emit(unit);
+      emit(unit >= 0xDC00 && unit <= 0xDFFF ? kReplacement : unit);
     }
-    highSurrogate_ = 0;
   }
 
+  // Control words met while skipping a fallback are read as usual and do
+  // not count as skipped characters.
   void character(char32_t value) {
     if (!inText()) return;
     flushBytes();
-    skipFallback_ = 0;
     emit(value);
   }
 
-  void paragraph() {
+  void endLine() {
     if (!inText()) return;
     flushBytes();
-    skipFallback_ = 0;
-    endLine();
+    settleSurrogate();
+    sink_.endLine();
+    lineHasText_ = false;
   }
 
   void emit(char32_t value) {
-    lineEmpty_ = false;
-    sink_.codePoint(value);
+    settleSurrogate();
+    sink_.character(value);
+    lineHasText_ = true;
   }
 
-  void endLine() {
-    sink_.endLine();
-    lineEmpty_ = true;
+  // A high surrogate that no low one follows stands for a lost character.
+  void settleSurrogate() {
+    if (highSurrogate_ == 0) return;
+    highSurrogate_ = 0;
+    emit(kReplacement);
   }
 
   void flushBytes() {
     if (pending_.empty()) return;
-    lineEmpty_ = false;
-    if (pendingPage_ == kCp1251) sink_.cp1251Bytes(pending_);
-    else if (pendingPage_ == kNoCodePage) for (unsigned char b : pending_) sink_.codePoint(0xF000 + b);
-    else decoder_.decode(pendingPage_, pending_, [&](char32_t cp) { sink_.codePoint(cp); });
+    settleSurrogate();
+    lineHasText_ = true;
+    // Every code page an RTF writer names is a superset of ASCII.
+    bool ascii = std::all_of(pending_.begin(), pending_.end(), [](char c) { return c >= 0; });
+    if (pendingCodePage_ == kCodePage1251 || ascii) {
+      sink_.bytes(pending_);
+    } else if (pendingCodePage_ == kSymbolCodePage) {
+      for (unsigned char b : pending_) sink_.character(0xF000 + b);  // the Symbol font's private-use block
+    } else {
+      decoded_.clear();
+      decoder_.decode(pendingCodePage_, pending_, decoded_);
+      for (char32_t c : decoded_) sink_.character(c);
+    }
     pending_.clear();
   }
+
+  static constexpr int kNoFontCached = -2;
 
   std::string_view in_;
   Sink& sink_;
   std::size_t pos_ = 0;
-  int depth_ = 0;
   bool finished_ = false;
-  std::vector<GroupState> stack_;
-  std::map<int, FontInfo> fonts_;
+  std::vector<GroupState> groups_;
+  std::unordered_map<int, FontInfo> fonts_;
   int definingFont_ = 0;
   int defaultFont_ = 0;
-  int documentCodePage_ = kCp1251;
-  static constexpr int kNoFont = -1000000000;
-  int cachedFont_ = kNoFont;
-  int cachedPage_ = kCp1251;
-  int skipFallback_ = 0;
+  int documentCodePage_ = kCodePage1251;
+  int cachedFont_ = kNoFontCached;
+  int cachedCodePage_ = kCodePage1251;
+  int fallbackLeft_ = 0;
   char32_t highSurrogate_ = 0;
   std::string pending_;
-  int pendingPage_ = kCp1251;
-  bool lineEmpty_ = true;
+  int pendingCodePage_ = kCodePage1251;
+  std::u32string decoded_;
   CodePageDecoder decoder_;
+  bool lineHasText_ = false;
 };
 
-struct Cp1251Sink {
+struct Cp1251Lines {
   std::vector<std::string> lines{std::string()};
-  void cp1251Bytes(std::string_view bytes) { lines.back() += bytes; }
-  void codePoint(char32_t cp) { lines.back() += cp1251::fromCodePoint(cp).value_or('?'); }
+  void bytes(std::string_view text) { lines.back() += text; }
+  void character(char32_t c) { lines.back() += cp1251::fromCodePoint(c).value_or('?'); }
   void endLine() { lines.emplace_back(); }
 };
 
-struct Utf8Sink {
+struct Utf8Lines {
   std::vector<std::string> lines{std::string()};
-  void cp1251Bytes(std::string_view bytes) {
-    for (unsigned char b : bytes) cp1251::appendUtf8(lines.back(), cp1251::toCodePoint(b));
+  void bytes(std::string_view cp1251Text) {
+    for (unsigned char b : cp1251Text) cp1251::appendUtf8(lines.back(), cp1251::toCodePoint(b));
   }
-  void codePoint(char32_t cp) { cp1251::appendUtf8(lines.back(), cp); }
+  void character(char32_t c) { cp1251::appendUtf8(lines.back(), c); }
   void endLine() { lines.emplace_back(); }
 };
 
@@ -412,8 +443,8 @@ bool looksLikeRtf(std::string_view bytes) {
   return start != std::string_view::npos && bytes.substr(start, 5) == "{\\rtf";
 }
 
-std::vector<std::string> readUtf8Lines(std::string_view bytes) { return readLines<Utf8Sink>(bytes); }
+std::vector<std::string> readUtf8Lines(std::string_view bytes) { return readLines<Utf8Lines>(bytes); }
 
-std::vector<std::string> readCp1251Lines(std::string_view bytes) { return readLines<Cp1251Sink>(bytes); }
+std::vector<std::string> readCp1251Lines(std::string_view bytes) { return readLines<Cp1251Lines>(bytes); }
 
 }  // namespace sob::rtf

@@ -1,0 +1,37 @@
+# Shared by the end-to-end tests and the scripts that run the real program:
+# a private X display, a data folder seeded from the shipped data, and ways
+# to find the program's windows.
+
+# Starts Xvfb on a free display and exports DISPLAY; stops it on exit.
+sob_start_xvfb() {
+  command -v Xvfb >/dev/null || return 1
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+  SOB_XVFB_PID=$!
+  local display
+  read -r -t 20 display <"$fifo" || { rm -f "$fifo"; return 1; }
+  rm -f "$fifo"
+  export DISPLAY=":$display"
+  trap 'kill $SOB_XVFB_PID 2>/dev/null' EXIT
+}
+
+# A temporary data folder holding a copy of the shipped data.
+sob_seed_data_folder() {
+  local source="$1" folder
+  folder=$(mktemp -d)
+  cp -r "$source/Base" "$source/Sound" "$source/ReadMe.Txt" "$folder/"
+  echo "$folder"
+}
+
+# Waits until a window with the given title is mapped; prints its id.
+sob_wait_for_window() {
+  local title="$1" id
+  for _ in $(seq 1 100); do
+    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}

@@ -1,0 +1,33 @@
+// The knowledge base counted at start: the status bar and the menu counts.
+#include <QAction>
+
+#include "qt_text.h"
+#include "tform1.h"
+
+// A file missing at start is reported once. The loading then gives up for
+// this run (the status bar keeps "loading"); the user can still converse,
+// and each turn reports what it misses.
+void TForm1::Timer3Timer() {
+  if (!attempt([&] { sob::loadKnowledgeBase(dialogue_, files_, *this); })) baseLoadFailed_ = true;
+  timer(3)->stop();
+}
+
+void TForm1::Timer8Timer() {
+  if (!attempt([&] { sob::showBaseStatistics(dialogue_, files_, *this); })) statisticsFailed_ = true;
+  timer(8)->stop();
+}
+
+void TForm1::setLoadIndicator(const std::string& text) { statusPanel(0)->setText(sob::fromCp1251(text)); }
+
+void TForm1::setStatisticsPanel(const std::string& text) { statusPanel(1)->setText(sob::fromCp1251(text)); }
+
+void TForm1::setInputReadOnly(bool readOnly) { edit1_->setReadOnly(readOnly); }
+
+void TForm1::setSayEnabled(bool enabled) { speedButton1_->setEnabled(enabled); }
+
+void TForm1::appendToCountCaptions(const std::string& incoming, const std::string& outgoing,
+                                   const std::string& total) {
+  action("N18")->setText(action("N18")->text() + sob::fromCp1251(incoming));
+  action("N19")->setText(action("N19")->text() + sob::fromCp1251(outgoing));
+  action("N20")->setText(action("N20")->text() + sob::fromCp1251(total));
+}
