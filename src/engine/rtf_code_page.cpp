@@ -57,7 +57,7 @@ void* CodePageDecoder::converter(int codePage) {
 void CodePageDecoder::decode(int codePage, std::string_view bytes, std::u32string& out) {
   auto cd = static_cast<iconv_t>(converter(codePage));
   if (cd == kNoConverter) {
-    out.append(bytes.size(), kReplacement);
+    for (unsigned char b : bytes) out += b < 0x80 ? char32_t{b} : kReplacement;
     return;
   }
   iconv(cd, nullptr, nullptr, nullptr, nullptr);

@@ -207,11 +207,13 @@ class Reader {
     }
   }
 
+  // An escape with one hex digit stands for nothing; its digit is dropped.
   void escapedByte() {
     int high = pos_ < in_.size() ? hexValue(in_[pos_]) : -1;
-    int low = pos_ + 1 < in_.size() ? hexValue(in_[pos_ + 1]) : -1;
-    if (high < 0 || low < 0) return;
-    pos_ += 2;
+    if (high < 0) return;
+    int low = ++pos_ < in_.size() ? hexValue(in_[pos_]) : -1;
+    if (low < 0) return;
+    ++pos_;
     byte(static_cast<unsigned char>(high * 16 + low));
   }
 
