@@ -136,7 +136,7 @@ class Reader {
       case '\\': return control();
       case '\r':  // writers break their source lines anywhere, even inside words
       case '\n':
-      case '\0':  // WordPad ends its files with one
+      case '\0':  // text in no code page
         return;
       default: return byte(static_cast<unsigned char>(c));
     }
