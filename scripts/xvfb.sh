@@ -35,3 +35,30 @@ sob_wait_for_window() {
   done
   return 1
 }
+
+# Opens a menu of a window's menu bar by a click at its offset; then each
+# further argument is either a key to press or "@X,Y", a click at that point
+# of the window.
+sob_menu() {
+  local window="$1" offset="$2" X Y WIDTH HEIGHT SCREEN WINDOW
+  shift 2
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + offset)) $((Y + 8)) click 1
+  sleep 0.4
+  for step in "$@"; do
+    if [[ "$step" == @* ]]; then
+      local point="${step#@}"
+      xdotool mousemove $((X + ${point%,*})) $((Y + ${point#*,})) click 1
+    else
+      xdotool key "$step"
+    fi
+    sleep 0.4
+  done
+}
+
+# Takes a picture of one window into a PNG file.
+sob_shoot() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2"
+}

@@ -7,6 +7,7 @@
 #include "engine/session_log.h"
 #include "sound_player.h"
 #include "tform1.h"
+#include "window_placement.h"
 
 void TForm1::N2Click() { sob::newDialogue(dialogue_, *this); }
 
@@ -53,9 +54,7 @@ void TForm1::setMenusEnabled(bool enabled) {
 
 void TForm1::moveWindowTo(int left, int top) { move(left, top); }
 
-void TForm1::centreWindow() {
-  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
-}
+void TForm1::centreWindow() { sob::centreOnScreen(this); }
 
 void TForm1::stopJitterTimer() { timer(7)->stop(); }
 

@@ -14,6 +14,7 @@
 #include "qt_text.h"
 #include "sound_player.h"
 #include "transcript_view.h"
+#include "window_placement.h"
 
 namespace {
 
@@ -59,15 +60,10 @@ void TForm1::createControls() {
   client_->setFixedSize(587, 361);
   client_->setAutoFillBackground(true);
   setCentralWidget(client_);
-  // "MS Sans Serif" 8 points: eleven pixels high on the screens it was made for.
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
+  QFont font = sob::designFont();
   client_->setFont(font);
   setColor(sob::ColorTarget::Window, sob::kSilver);
-  // Disabled captions stay readable on the silver panel.
-  QPalette palette = client_->palette();
-  palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
-  client_->setPalette(palette);
+  sob::keepDisabledCaptionsReadable(client_);
   setCursor(Qt::ForbiddenCursor);
 
   tabControl1_ = new QFrame(client_);

@@ -10,14 +10,19 @@
 #include "app/error_reporter.h"
 #include "app/qt_text.h"
 #include "app/tform1.h"
+#include "app/window_placement.h"
 
 namespace {
 constexpr int kUpperPanelHeight = 153;
 constexpr int kBothPanelsHeight = 151 + 148;
 }  // namespace
 
+// The picture lives in the program's resources, linked from a static library.
+static void loadPictureResource() { Q_INIT_RESOURCE(about); }
+
 TForm3::TForm3(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
                                 form1_(form1) {
+  loadPictureResource();
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("О программе"));
   QPalette black = palette();
@@ -82,6 +87,7 @@ TForm3::TForm3(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowH
 void TForm3::open() {
   setDesignHeight(kCollapsedHeight);
   show();
+  sob::centreOnScreen(this);
   setEnabled(true);
   raise();
   activateWindow();

@@ -10,6 +10,7 @@
 
 #include "app/qt_text.h"
 #include "app/tform1.h"
+#include "app/window_placement.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ TForm4::TForm4(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowH
   silver.setColor(QPalette::Window, QColor(192, 192, 192));
   setPalette(silver);
   setAutoFillBackground(true);
+  setFont(sob::designFont());
+  sob::keepDisabledCaptionsReadable(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -129,6 +132,7 @@ void TForm4::FormCreate() { capsLock_ = 0; }
 
 void TForm4::open() {
   show();
+  sob::centreOnScreen(this);
   setEnabled(true);
   raise();
   activateWindow();

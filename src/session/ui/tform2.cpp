@@ -10,6 +10,7 @@
 
 #include "app/qt_text.h"
 #include "app/tform1.h"
+#include "app/window_placement.h"
 #include "session/dialogue_mode.h"
 
 namespace {
@@ -22,7 +23,7 @@ TForm2::TForm2(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowH
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Редактор"));
   setFixedSize(305, 105);
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setFont(sob::designFont());
 
   auto* bevel = new QFrame(this);
   bevel->setObjectName(QStringLiteral("Bevel1"));
@@ -79,6 +80,7 @@ int TForm2::selfTalkInterval() const { return sob::selfTalkIntervalOf(spinEdit1_
 
 void TForm2::open() {
   show();
+  sob::centreOnScreen(this);
   setEnabled(true);
   raise();
   activateWindow();
