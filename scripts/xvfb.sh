@@ -29,7 +29,7 @@ sob_seed_data_folder() {
 sob_wait_for_window() {
   local title="$1" id
   for _ in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1)
+    id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
