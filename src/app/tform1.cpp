@@ -120,14 +120,13 @@ QAction* TForm1::addItem(QMenu* menu, const char* name, const QString& caption) 
 
 // A separator line in the menu whose only use is its shortcut key: the key
 // works from anywhere in the window, the input line included, while the
-// item is enabled.
+// item is enabled (Insert and Ctrl+Z follow the refresh, Ctrl+S always is).
 QAction* TForm1::addShortcutItem(QMenu* menu, const char* name, const QKeySequence& key) {
   menu->addSeparator();
   auto* item = new QAction(this);
   item->setObjectName(QString::fromLatin1(name));
   item->setShortcut(key);
   item->setShortcutContext(Qt::WindowShortcut);
-  item->setEnabled(false);
   addAction(item);
   return item;
 }
