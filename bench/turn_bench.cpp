@@ -61,54 +61,54 @@ class GeneratedBase {
   std::filesystem::path root_;
 };
 
-void turn(sob::Dialogue& dialogue, QuietHost& host, const sob::FileStore& files,
-          sob::ClockRandom& random, const std::string& phrase) {
-  host.input = phrase;
-  runTurn(dialogue, host, files, random);
-}
+// A dialogue on a generated base, as a window holds it.
+struct Conversation {
+  explicit Conversation(const benchmark::State& state)
+      : base(static_cast<int>(state.range(0)), state.range(1)), files(base.files()) {}
 
-void MainSearchHit(benchmark::State& state) {
-  GeneratedBase base(static_cast<int>(state.range(0)), state.range(1));
-  sob::FileStore files = base.files();
+  void say(const std::string& phrase) {
+    host.input = phrase;
+    runTurn(dialogue, host, files, random);
+  }
+  // Starts afresh outside any thread, as a new conversation would.
+  void leaveThread() {
+    dialogue.state.threadDepth = 0;
+    dialogue.transcript.clear();
+  }
+
+  GeneratedBase base;
+  sob::FileStore files;
   sob::Dialogue dialogue;
   QuietHost host;
   sob::ClockRandom random;
+};
+
+void MainSearchHit(benchmark::State& state) {
+  Conversation conversation(state);
   const std::string phrase = cp("искомая фраза");
   for (auto _ : state) {
-    dialogue.state.threadDepth = 0;
-    dialogue.transcript.clear();
-    turn(dialogue, host, files, random, phrase);
+    conversation.leaveThread();
+    conversation.say(phrase);
   }
 }
 
 void ThreadHit(benchmark::State& state) {
-  GeneratedBase base(static_cast<int>(state.range(0)), state.range(1));
-  sob::FileStore files = base.files();
-  sob::Dialogue dialogue;
-  QuietHost host;
-  sob::ClockRandom random;
+  Conversation conversation(state);
   const std::string opening = cp("искомая фраза"), branch = cp("продолжение");
   for (auto _ : state) {
     state.PauseTiming();
-    dialogue.state.threadDepth = 0;
-    dialogue.transcript.clear();
-    turn(dialogue, host, files, random, opening);
+    conversation.leaveThread();
+    conversation.say(opening);
     state.ResumeTiming();
-    turn(dialogue, host, files, random, branch);
+    conversation.say(branch);
   }
 }
 
 void LearnedUnknownPhrase(benchmark::State& state) {
-  GeneratedBase base(static_cast<int>(state.range(0)), state.range(1));
-  sob::FileStore files = base.files();
-  sob::Dialogue dialogue;
-  QuietHost host;
-  sob::ClockRandom random;
-  dialogue.state.previousReply = cp("Понятно.");
+  Conversation conversation(state);
+  conversation.dialogue.state.previousReply = cp("Понятно.");
   int n = 0;
-  for (auto _ : state) {
-    turn(dialogue, host, files, random, cp("незнакомая мысль " + std::to_string(n++)));
-  }
+  for (auto _ : state) conversation.say(cp("незнакомая мысль " + std::to_string(n++)));
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {

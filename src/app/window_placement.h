@@ -21,6 +21,15 @@ inline void centreOnScreen(QWidget* window) {
   }
 }
 
+// Shows one of the windows the main window opens, over the others.
+inline void showAuxiliaryWindow(QWidget* window) {
+  window->show();
+  centreOnScreen(window);
+  window->setEnabled(true);
+  window->raise();
+  window->activateWindow();
+}
+
 // Disabled captions stay readable on a silver background.
 inline void keepDisabledCaptionsReadable(QWidget* widget) {
   QPalette palette = widget->palette();

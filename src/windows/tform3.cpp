@@ -86,11 +86,7 @@ TForm3::TForm3(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowH
 
 void TForm3::open() {
   setDesignHeight(kCollapsedHeight);
-  show();
-  sob::centreOnScreen(this);
-  setEnabled(true);
-  raise();
-  activateWindow();
+  sob::showAuxiliaryWindow(this);
 }
 
 void TForm3::collapse() { setDesignHeight(kCollapsedHeight); }

@@ -131,11 +131,7 @@ QToolButton* TForm4::key(const char* designerName) const {
 void TForm4::FormCreate() { capsLock_ = 0; }
 
 void TForm4::open() {
-  show();
-  sob::centreOnScreen(this);
-  setEnabled(true);
-  raise();
-  activateWindow();
+  sob::showAuxiliaryWindow(this);
   timer1_->start();
 }
 

@@ -79,11 +79,7 @@ std::string TForm2::selfTalkPath() const { return sob::toCp1251(edit1_->text()).
 int TForm2::selfTalkInterval() const { return sob::selfTalkIntervalOf(spinEdit1_->text().toStdString()); }
 
 void TForm2::open() {
-  show();
-  sob::centreOnScreen(this);
-  setEnabled(true);
-  raise();
-  activateWindow();
+  sob::showAuxiliaryWindow(this);
   timer1_->start();
 }
 
