@@ -4,16 +4,16 @@
 #include "qt_text.h"
 #include "tform1.h"
 
-// A file missing at start is reported once. The loading then gives up for
-// this run (the status bar keeps "loading"); the user can still converse,
-// and each turn reports what it misses.
+// A file missing at start is reported once: the loading and the statistics
+// then give up for this run (the status bar keeps "loading"), the input line
+// stays usable, and each turn reports what it misses.
 void TForm1::Timer3Timer() {
-  if (!attempt([&] { sob::loadKnowledgeBase(dialogue_, files_, *this); })) baseLoadFailed_ = true;
+  if (!attempt([&] { sob::loadKnowledgeBase(dialogue_, files_, *this); })) setInputReadOnly(false);
   timer(3)->stop();
 }
 
 void TForm1::Timer8Timer() {
-  if (!attempt([&] { sob::showBaseStatistics(dialogue_, files_, *this); })) statisticsFailed_ = true;
+  attempt([&] { sob::showBaseStatistics(dialogue_, files_, *this); });
   timer(8)->stop();
 }
 

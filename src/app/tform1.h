@@ -210,7 +210,5 @@ class TForm1 : public QMainWindow,
   int closingCounter_ = 0;     // the window's Tag
   int guardPosition_ = 0;      // Timer5's Tag
   bool fullScreen_ = false;    // N40's check mark, as it was before a click toggles it
-  bool baseLoadFailed_ = false;
-  bool statisticsFailed_ = false;
   QString acceptedInput_;
 };

@@ -67,6 +67,7 @@ class Form1Test : public QObject {
     QVERIFY(f.errors().isShowing());
     QCOMPARE(f.errors().shownText(), QStringLiteral("Cannot open file Base\\Words.Dat"));
     QVERIFY(!f.timer(3)->isActive());
+    QVERIFY(!f.Edit1()->isReadOnly());
     int windows = 0;
     f.Timer8Timer();
     for (QWidget* w : QApplication::topLevelWidgets()) windows += w->objectName() == "ErrorReport" && w->isVisible();
