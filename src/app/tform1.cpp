@@ -51,8 +51,9 @@ void TForm1::attachWindows(TForm2* form2, TForm3* form3, TForm4* form4) {
   form4_ = form4;
 }
 
+// The refresh asks for its items at every tick: they are found once.
 QAction* TForm1::action(const char* designerName) const {
-  return findChild<QAction*>(QString::fromLatin1(designerName));
+  return actions_.value(QString::fromLatin1(designerName));
 }
 
 void TForm1::createControls() {
@@ -180,6 +181,10 @@ void TForm1::createMenu() {
 
   QMenu* help = submenu(nullptr, "N11", QStringLiteral("С&правка"));
   addItem(help, "N12", QStringLiteral("&О программе..."));
+
+  for (QAction* item : findChildren<QAction*>()) {
+    if (!item->objectName().isEmpty()) actions_.insert(item->objectName(), item);
+  }
 }
 
 void TForm1::createStatusBar() {

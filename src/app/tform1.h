@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAction>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -201,6 +202,7 @@ class TForm1 : public QMainWindow,
   QStatusBar* statusBar1_ = nullptr;
   std::array<QLabel*, 3> panels_{};
   std::array<QTimer*, 8> timers_{};
+  QHash<QString, QAction*> actions_;  // menu items by designer name
   QWidget* client_ = nullptr;
 
   TForm2* form2_ = nullptr;
