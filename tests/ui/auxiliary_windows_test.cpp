@@ -20,6 +20,7 @@ class AuxiliaryWindowsTest : public QObject {
     QVERIFY(!f.isEnabled() && !f.timer(1)->isActive());
     QVERIFY(p.form2->Timer1()->isActive());
     p.form2->Edit1()->setText(QStringLiteral("/tmp/x.txt"));
+    p.form2->Edit1()->setText(QStringLiteral("/tmp/x🙂.txt"));
     QVERIFY(!f.action("N13")->isChecked());
     p.form2->Button2Click();
     QVERIFY(!p.form2->isVisible() && f.isEnabled() && f.timer(1)->isActive());

@@ -34,6 +34,7 @@ TForm2::TForm2(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowH
   group1->setObjectName(QStringLiteral("GroupBox1"));
   group1->setGeometry(8, 8, 185, 57);
   edit1_ = new QLineEdit(kDefaultPath, group1);
+  acceptedPath_ = kDefaultPath;
   edit1_->setObjectName(QStringLiteral("Edit1"));
   edit1_->setGeometry(8, 24, 169, 21);
 
@@ -72,8 +73,7 @@ TForm2::TForm2(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowH
   connect(spinEdit1_, &QSpinBox::textChanged, this, &TForm2::SpinEdit1Change);
 }
 
-// A path with a character Windows-1251 cannot hold names no file the
-// program could write: it reads as empty, which no file has.
+// The path field refuses characters Windows-1251 cannot hold (see Edit1Change).
 std::string TForm2::selfTalkPath() const { return sob::toCp1251(edit1_->text()).value_or(""); }
 
 int TForm2::selfTalkInterval() const { return sob::selfTalkIntervalOf(spinEdit1_->text().toStdString()); }
@@ -111,7 +111,15 @@ void TForm2::Timer1Timer() {
   else spinEdit1_->selectAll();
 }
 
+// The self-talk file is read and written in Windows-1251 like every text of
+// the program: a character it cannot hold is taken back at once.
 void TForm2::Edit1Change() {
+  if (!sob::toCp1251(edit1_->text())) {
+    QSignalBlocker quiet(edit1_);
+    edit1_->setText(acceptedPath_);
+    return;
+  }
+  acceptedPath_ = edit1_->text();
   if (!restoring_) form1_.setDefaultsMark(false);
 }
 

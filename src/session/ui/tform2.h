@@ -49,4 +49,5 @@ class TForm2 : public QWidget {
   QPushButton* button2_;
   QTimer* timer1_;
   bool restoring_ = false;
+  QString acceptedPath_;
 };
