@@ -1,19 +1,24 @@
 // The knowledge base counted at start: the status bar and the menu counts.
 #include <QAction>
+#include <QLabel>
 
 #include "qt_text.h"
 #include "tform1.h"
 
-// A file missing at start is reported once: the loading and the statistics
-// then give up for this run (the status bar keeps "loading"), the input line
-// stays usable, and each turn reports what it misses.
+// A file missing at start is reported once, though the creation, the loading
+// and the statistics all meet it. The loading then says it failed and gives
+// up for this run: the input line stays usable and each turn reports what it
+// misses, as it would for a file lost later.
 void TForm1::Timer3Timer() {
-  if (!attempt([&] { sob::loadKnowledgeBase(dialogue_, files_, *this); })) setInputReadOnly(false);
+  if (!attemptAtStart([&] { sob::loadKnowledgeBase(dialogue_, files_, *this); })) {
+    statusPanel(0)->setText(QStringLiteral("Загрузка не удалась"));
+    setInputReadOnly(false);
+  }
   timer(3)->stop();
 }
 
 void TForm1::Timer8Timer() {
-  attempt([&] { sob::showBaseStatistics(dialogue_, files_, *this); });
+  attemptAtStart([&] { sob::showBaseStatistics(dialogue_, files_, *this); });
   timer(8)->stop();
 }
 

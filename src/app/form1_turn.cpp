@@ -13,7 +13,7 @@
 #include "session/ui/tform2.h"
 
 void TForm1::FormCreate() {
-  attempt([&] { files_.load(dialogue_.scratch, "Base\\Words.dat"); });
+  attemptAtStart([&] { files_.load(dialogue_.scratch, "Base\\Words.dat"); });
 }
 
 void TForm1::SpeedButton1Click() {

@@ -10,6 +10,8 @@
 #include <QStatusBar>
 #include <QToolTip>
 
+#include <optional>
+
 #include "error_reporter.h"
 #include "qt_text.h"
 #include "sound_player.h"
@@ -18,12 +20,20 @@
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
-
 // How often the two polling timers of the window run. The design asks for
 // "as often as the platform allows"; ten milliseconds is faster than anyone
 // can type or click, and keeps an idle window from spending the processor.
 constexpr int kPollInterval = 10;
+
+// Runs a handler step; the file operation it failed on, if any.
+std::optional<sob::FileError> failureOf(const std::function<void()>& step) {
+  try {
+    step();
+    return std::nullopt;
+  } catch (const sob::FileError& error) {
+    return error;
+  }
+}
 
 }  // namespace
 
@@ -32,11 +42,11 @@ TForm1::TForm1(sob::FileStore files, sob::Random& random, sob::DialogProvider& d
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Разработчик: Тамбрель. v2.05"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  sounds_ = std::make_unique<sob::SoundPlayer>(files_, this);
   errors_ = new sob::ErrorReporter(this);
   createControls();
   createMenu();
   createStatusBar();
+  createSounds();
   createTimers();
   connectHandlers();
   setFixedSize(sizeHint());
@@ -119,6 +129,12 @@ QAction* TForm1::addItem(QMenu* menu, const char* name, const QString& caption) 
   return item;
 }
 
+QAction* TForm1::addSeparator(QMenu* menu, const char* name) {
+  QAction* separator = menu->addSeparator();
+  separator->setObjectName(QString::fromLatin1(name));
+  return separator;
+}
+
 // A separator line in the menu whose only use is its shortcut key: the key
 // works from anywhere in the window, the input line included, while the
 // item is enabled (Insert and Ctrl+Z follow the refresh, Ctrl+S always is).
@@ -141,7 +157,7 @@ void TForm1::createMenu() {
   };
   QMenu* system = submenu(nullptr, "N1", QStringLiteral("&Система"));
   addItem(system, "N2", QStringLiteral("&Новый диалог"));
-  system->addSeparator();
+  addSeparator(system, "N23");
   addItem(system, "N22", QStringLiteral("&Вызвать виртуальную клавиатуру"));
   QMenu* about = submenu(system, "N17", QStringLiteral("&Подробнее о базе:"));
   addItem(about, "N18", QStringLiteral("&Входящие выражения:"));
@@ -165,18 +181,18 @@ void TForm1::createMenu() {
   addItem(fonts, "User2", QStringLiteral("&User"));
   addItem(fonts, "Cpu2", QStringLiteral("&Cpu"));
   addItem(fonts, "Mystring1", QStringLiteral("&My string"));
-  settings->addSeparator();
+  addSeparator(settings, "N8");
   QAction* defaults = addItem(settings, "N13", QStringLiteral("Вернуть первоначальные настройки"));
   defaults->setCheckable(true);
   defaults->setChecked(true);
-  settings->addSeparator();
+  addSeparator(settings, "N14");
   QMenu* mode = submenu(settings, "N37", QStringLiteral("&Режим"));
   QAction* userMode = addItem(mode, "CpuUser1", QStringLiteral("&Cpu\\User"));
   userMode->setCheckable(true);
   userMode->setChecked(true);
   addItem(mode, "Cpu31", QStringLiteral("C&pu\\Cpu"))->setCheckable(true);
   addItem(mode, "N38", QStringLiteral("Ре&дактор"));
-  settings->addSeparator();
+  addSeparator(settings, "N39");
   addItem(settings, "N40", QStringLiteral("&Full Screen"))->setCheckable(true);
 
   QMenu* help = submenu(nullptr, "N11", QStringLiteral("С&правка"));
@@ -203,6 +219,10 @@ void TForm1::createStatusBar() {
   }
   panels_[2]->setText(QStringLiteral("Режим Cpu\\User"));
 }
+
+// Throws FileError for a sound file that cannot be opened, before any timer
+// has started.
+void TForm1::createSounds() { sounds_ = std::make_unique<sob::SoundPlayer>(files_, this); }
 
 void TForm1::createTimers() {
   struct Design {
@@ -254,14 +274,23 @@ void TForm1::connectHandlers() {
   for (int i = 0; i < 8; ++i) connect(timers_[i], &QTimer::timeout, this, handlers[i]);
 }
 
+void TForm1::reportError(const sob::FileError& error) { errors_->report(sob::fromCp1251(error.what())); }
+
 bool TForm1::attempt(const std::function<void()>& step) {
-  try {
-    step();
-    return true;
-  } catch (const sob::FileError& error) {
-    errors_->report(sob::fromCp1251(error.what()));
-    return false;
+  std::optional<sob::FileError> failure = failureOf(step);
+  if (failure) reportError(*failure);
+  return !failure;
+}
+
+bool TForm1::attemptAtStart(const std::function<void()>& step) {
+  std::optional<sob::FileError> failure = failureOf(step);
+  // File names are matched without regard to case: "Base\Words.dat" and
+  // "Base\Words.Dat" are the same missing file.
+  if (failure && !startReports_.contains(sob::fromCp1251(failure->what()), Qt::CaseInsensitive)) {
+    startReports_.append(sob::fromCp1251(failure->what()));
+    reportError(*failure);
   }
+  return !failure;
 }
 
 void TForm1::suspendForWindow() {

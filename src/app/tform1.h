@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QStringList>
 #include <QTimer>
 #include <QToolButton>
 
@@ -74,10 +75,33 @@ class TForm1 : public QMainWindow,
   QLabel* statusPanel(int index) const { return panels_.at(index); }
   QAction* action(const char* designerName) const;
   QTimer* timer(int number) const { return timers_.at(number - 1); }
+  QTimer* Timer1() const { return timer(1); }
+  QTimer* Timer2() const { return timer(2); }
+  QTimer* Timer3() const { return timer(3); }
+  QTimer* Timer4() const { return timer(4); }
+  QTimer* Timer5() const { return timer(5); }
+  QTimer* Timer6() const { return timer(6); }
+  QTimer* Timer7() const { return timer(7); }
+  QTimer* Timer8() const { return timer(8); }
+  // The menu items, separators and submenus included.
+#define SOB_MENU_ITEM(name) \
+  QAction* name() const { return action(#name); }
+  SOB_MENU_ITEM(N1) SOB_MENU_ITEM(N2) SOB_MENU_ITEM(N3) SOB_MENU_ITEM(N4) SOB_MENU_ITEM(N5)
+  SOB_MENU_ITEM(N6) SOB_MENU_ITEM(N7) SOB_MENU_ITEM(N8) SOB_MENU_ITEM(N9) SOB_MENU_ITEM(N10)
+  SOB_MENU_ITEM(N11) SOB_MENU_ITEM(N12) SOB_MENU_ITEM(N13) SOB_MENU_ITEM(N14) SOB_MENU_ITEM(N15)
+  SOB_MENU_ITEM(N16) SOB_MENU_ITEM(N17) SOB_MENU_ITEM(N18) SOB_MENU_ITEM(N19) SOB_MENU_ITEM(N20)
+  SOB_MENU_ITEM(N21) SOB_MENU_ITEM(N22) SOB_MENU_ITEM(N23) SOB_MENU_ITEM(N36) SOB_MENU_ITEM(N37)
+  SOB_MENU_ITEM(N38) SOB_MENU_ITEM(N39) SOB_MENU_ITEM(N40)
+  SOB_MENU_ITEM(User1) SOB_MENU_ITEM(Cpu1) SOB_MENU_ITEM(Mystring2)
+  SOB_MENU_ITEM(User2) SOB_MENU_ITEM(Cpu2) SOB_MENU_ITEM(Mystring1)
+  SOB_MENU_ITEM(CpuUser1) SOB_MENU_ITEM(Cpu31)
+#undef SOB_MENU_ITEM
   sob::Dialogue& dialogue() { return dialogue_; }
   const sob::FileStore& files() const { return files_; }
   sob::Random& random() { return random_; }
   sob::ErrorReporter& errors() const { return *errors_; }
+  // Shows a failed file operation in the one report window.
+  void reportError(const sob::FileError& error);
   sob::SoundPlayer& sounds() const { return *sounds_; }
   int closingCounter() const { return closingCounter_; }
 
@@ -175,14 +199,20 @@ class TForm1 : public QMainWindow,
  private:
   void createControls();
   void createMenu();
-  void createTimers();
   void createStatusBar();
+  void createSounds();
+  void createTimers();
   void connectHandlers();
   QAction* addItem(QMenu* menu, const char* name, const QString& caption);
+  QAction* addSeparator(QMenu* menu, const char* name);
   QAction* addShortcutItem(QMenu* menu, const char* name, const QKeySequence& key);
 
   // Runs a handler step that may fail on a file; reports the failure.
   bool attempt(const std::function<void()>& step);
+  // The same for the steps of the start (the creation, the loading and the
+  // statistics), which may all meet the same missing file: each failure is
+  // reported once for the whole start.
+  bool attemptAtStart(const std::function<void()>& step);
   void refuseUnrepresentableInput();
 
   sob::FileStore files_;
@@ -213,4 +243,5 @@ class TForm1 : public QMainWindow,
   int guardPosition_ = 0;      // Timer5's Tag
   bool fullScreen_ = false;    // N40's check mark, as it was before a click toggles it
   QString acceptedInput_;
+  QStringList startReports_;
 };

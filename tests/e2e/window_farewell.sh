@@ -18,6 +18,8 @@ converse() {
   data=$(sob_seed_data_folder "$source")
   (
     cd "$data"
+    local before
+    before=$("$build/tests/read_lines" Base/Log.Tambrel | grep -c '' || true)
     "$build/src/app/sobesednik" 2>/dev/null &
     local program=$!
     local window
@@ -35,9 +37,14 @@ converse() {
       exit 1
     fi
     wait "$program" || { echo "FAIL: the program ended with an error"; exit 1; }
-    local session
-    session=$("$build/tests/read_lines" Base/Log.Tambrel | grep -E '^(USER|CPU):' || true)
+    # The entry: an empty line, its rule and frame, the count, the session, the end rule.
+    local entry session
+    entry=$("$build/tests/read_lines" Base/Log.Tambrel | tail -n +$((before + 1)))
+    session=$(grep -E '^(USER|CPU):' <<<"$entry" || true)
     echo "$session"
+    [ "$(grep -c '' <<<"$entry")" -eq $((7 + $(grep -c '' <<<"$expected"))) ] || { echo "FAIL: the log entry has the wrong length"; exit 1; }
+    [ "$(sed -n 2p <<<"$entry")" = "$(printf -- '-%.0s' {1..80})" ] || { echo "FAIL: the entry lacks its rule"; exit 1; }
+    [ "$(tail -n 1 <<<"$entry")" = "$(printf -- '=%.0s' {1..53})" ] || { echo "FAIL: the entry lacks its end rule"; exit 1; }
     [ "$(grep -c '' <<<"$session")" -eq "$(grep -c '' <<<"$expected")" ] || { echo "FAIL: wrong number of session lines"; exit 1; }
     while IFS= read -r line; do
       grep -qxF "$line" <<<"$session" || { echo "FAIL: the log lacks «$line»"; exit 1; }

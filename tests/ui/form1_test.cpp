@@ -58,34 +58,86 @@ class Form1Test : public QObject {
     QVERIFY(!f.timer(8)->isActive());
   }
 
+  // The creation, the loading and the statistics all meet a phrase base
+  // missing at start: one report, also once the user has closed it.
   void aMissingFileAtStartIsReportedOnce() {
     Program p;
     std::filesystem::remove(p.path("Base/Words.Dat"));
     TForm1& f = *p.form1;
-    f.timer(3)->start();
+    f.FormCreate();
+    QCOMPARE(f.errors().shownText(), QStringLiteral("Cannot open file Base\\Words.dat"));
+    f.errors().dismiss();
+    f.Timer3()->start();
     f.Timer3Timer();
-    QVERIFY(f.errors().isShowing());
-    QCOMPARE(f.errors().shownText(), QStringLiteral("Cannot open file Base\\Words.Dat"));
-    QVERIFY(!f.timer(3)->isActive());
-    QVERIFY(!f.Edit1()->isReadOnly());
-    int windows = 0;
     f.Timer8Timer();
-    for (QWidget* w : QApplication::topLevelWidgets()) windows += w->objectName() == "ErrorReport" && w->isVisible();
-    QCOMPARE(windows, 1);
+    QVERIFY(!f.errors().isShowing());
+    QVERIFY(!f.Timer3()->isActive() && !f.Timer8()->isActive());
+    QCOMPARE(f.statusPanel(0)->text(), QStringLiteral("Загрузка не удалась"));
+    QVERIFY(!f.Edit1()->isReadOnly());
+    QCOMPARE(f.N18()->text(), QStringLiteral("&Входящие выражения:"));
+  }
+
+  void aMissingReplyFileIsReportedByTheStatistics() {
+    Program p;
+    std::filesystem::remove(p.path("Base/X.Dat"));
+    TForm1& f = *p.form1;
+    f.Timer3Timer();
+    QVERIFY(!f.errors().isShowing());
+    f.Timer8Timer();
+    QCOMPARE(f.errors().shownText(), QStringLiteral("Cannot open file Base\\X.Dat"));
+  }
+
+  void exitAppendsTheSessionToTheLog_data() {
+    QTest::addColumn<QStringList>("phrases");
+    QTest::addColumn<QStringList>("sessionLines");
+    QTest::newRow("empty session") << QStringList() << QStringList();
+    QTest::newRow("two turns") << QStringList({"привет", "как дела?"})
+                               << QStringList({"USER:     Привет.", "CPU:     Привет!", "USER:     Как дела?",
+                                               "CPU:     А у тебя?"});
   }
 
   void exitAppendsTheSessionToTheLog() {
+    QFETCH(QStringList, phrases);
+    QFETCH(QStringList, sessionLines);
     Program p;
     TForm1& f = *p.form1;
     f.show();
-    p.say(QStringLiteral("привет"));
-    p.say(QStringLiteral("как дела?"));
+    QStringList before = p.fileLines("Base\\Log.Tambrel");
+    for (const QString& phrase : phrases) p.say(phrase);
     f.N4Click();
-    QStringList log = p.fileLines("Base\\Log.Tambrel");
-    QCOMPARE(log.size(), 11);
-    QCOMPARE(log.mid(6, 4), QStringList({"USER:     Привет.", "CPU:     Привет!", "USER:     Как дела?",
-                                         "CPU:     А у тебя?"}));
+    QStringList entry = p.fileLines("Base\\Log.Tambrel").mid(before.size());
+    QCOMPARE(entry.size(), 7 + sessionLines.size());
+    QCOMPARE(entry.first(), QString());
+    QCOMPARE(entry.at(1), QString(80, '-'));
+    QVERIFY(entry.at(3).startsWith(QString(22, ' ') + "Дата - "));
+    QVERIFY(entry.at(5).startsWith("//Загружено фраз выученных программой: "));
+    QCOMPARE(entry.mid(6, sessionLines.size()), sessionLines);
+    QCOMPARE(entry.last(), QString(53, '='));
     QVERIFY(!f.isVisible());
+  }
+
+  // Insert, Ctrl+Z and Ctrl+S come before the input line's own use of the
+  // keys, and only while their item is enabled.
+  void theShortcutsWorkFromTheInputLine() {
+    Program p;
+    TForm1& f = *p.form1;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    f.Edit1()->setFocus();
+    f.Timer1Timer();
+    QTest::keyClick(f.Edit1(), Qt::Key_Insert);
+    QCOMPARE(f.dialogue().transcript.count(), 0);
+    QTest::keyClicks(f.Edit1(), QStringLiteral("ghbdtn"));
+    QTest::keyClick(f.Edit1(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.Edit1()->text(), QStringLiteral("привет"));
+    f.Timer1Timer();
+    QTest::keyClick(f.Edit1(), Qt::Key_Insert);
+    QCOMPARE(p.transcript(), QStringList({"Привет.", "Привет!"}));
+    QTest::keyClicks(f.Edit1(), QStringLiteral("abc"));
+    f.Timer1Timer();
+    QTest::keyClick(f.Edit1(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(p.transcript(), QStringList({"Привет."}));
+    QCOMPARE(f.Edit1()->text(), QStringLiteral("abc"));
   }
 
   void undoAndNewDialogueTakeLinesAway() {
