@@ -1,7 +1,15 @@
 #include "appearance_settings.h"
 
 namespace sob {
+namespace {
 
+// "Сказать", "<" and "E/R", in the order N9 asks for their colours.
+constexpr ColorTarget kButtons[] = {ColorTarget::SayButton, ColorTarget::UndoButton, ColorTarget::LayoutButton};
+
+}  // namespace
+
+// Every item but the restore clears the defaults mark before its dialog
+// opens, and a cancel does not bring it back.
 void AppearanceSettings::chooseGeneralColor(ColorTarget target) {
   host_.setDefaultsMark(false);
   if (auto color = dialogs_.chooseColor(d_.held.general)) {
@@ -12,7 +20,7 @@ void AppearanceSettings::chooseGeneralColor(ColorTarget target) {
 
 void AppearanceSettings::chooseButtonColors() {
   host_.setDefaultsMark(false);
-  for (ColorTarget button : {ColorTarget::SayButton, ColorTarget::UndoButton, ColorTarget::LayoutButton}) {
+  for (ColorTarget button : kButtons) {
     if (auto color = dialogs_.chooseColor(d_.held.general)) {
       d_.held.general = *color;
       host_.setColor(button, *color);
@@ -58,13 +66,15 @@ void AppearanceSettings::chooseInputFont() {
   host_.setInputFontStyle(d_.held.inputFont.style);
 }
 
+// The input line comes back bold in the font name it had; the restore leaves
+// the transcript's current attributes, the layout and the mode alone.
 void AppearanceSettings::restoreDefaults() {
   for (ColorTarget target : {ColorTarget::Window, ColorTarget::Transcript, ColorTarget::Input}) {
     host_.setColor(target, kSilver);
   }
   host_.setColor(ColorTarget::InputText, kBlack);
   host_.setInputFontStyle({.bold = true});
-  for (ColorTarget button : {ColorTarget::SayButton, ColorTarget::UndoButton, ColorTarget::LayoutButton}) {
+  for (ColorTarget button : kButtons) {
     host_.setColor(button, kBlack);
   }
   d_.held.general = d_.held.user = d_.held.reply = kBlack;

@@ -4,11 +4,12 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace sob {
 
-// Windows-1251 in, Windows-1251 out, of the same length.
-std::string convertLayout(std::string_view text);
+// Windows-1251 in, Windows-1251 out, of the same length. Characters no rule
+// knows (Cyrillic, digits, blank, apostrophe, comma, full stop, question
+// mark, backslash …) stay as they are.
+std::string convertLayout(std::string text);
 
 }  // namespace sob
