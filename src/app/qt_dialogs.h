@@ -4,6 +4,8 @@
 
 #include "appearance/appearance_settings.h"
 
+class QFontDialog;
+
 namespace sob {
 
 class QtDialogProvider : public DialogProvider {
@@ -11,5 +13,10 @@ class QtDialogProvider : public DialogProvider {
   std::optional<Color> chooseColor(const Color& preselected) override;
   std::optional<Font> chooseFont(const Font& preselected, bool fixedSize) override;
 };
+
+// Sets a font dialog up as the settings want it: preselected, offering no
+// effects (underline, strike-out), and with `fixedSize` only the
+// preselected size.
+void prepareFontDialog(QFontDialog& dialog, const Font& preselected, bool fixedSize);
 
 }  // namespace sob

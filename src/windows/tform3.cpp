@@ -7,66 +7,84 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/error_reporter.h"
 #include "app/qt_text.h"
 #include "app/tform1.h"
 #include "app/window_placement.h"
+#include "engine/line_list.h"
 
 namespace {
+
+constexpr int kWidth = 377;
 constexpr int kUpperPanelHeight = 153;
-constexpr int kBothPanelsHeight = 151 + 148;
+constexpr int kLowerPanelTop = 151;
+constexpr int kBothPanelsHeight = kLowerPanelTop + 148;
+
+void paint(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, color);
+  widget->setPalette(palette);
+}
+
 }  // namespace
 
 // The picture lives in the program's resources, linked from a static library.
 static void loadPictureResource() { Q_INIT_RESOURCE(about); }
 
-TForm3::TForm3(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-                                form1_(form1) {
-  loadPictureResource();
+TForm3::TForm3(TForm1& form1)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), form1_(form1) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("О программе"));
-  QPalette black = palette();
-  black.setColor(QPalette::Window, Qt::black);
-  setPalette(black);
+  paint(this, QPalette::Window, Qt::black);
   setAutoFillBackground(true);
+  createUpperPanel();
+  createLowerPanel();
+  connect(speedButton1_, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+  connect(button1_, &QPushButton::clicked, this, &TForm3::Button1Click);
+  setDesignHeight(kCollapsedHeight);
+}
 
-  auto* upper = new QFrame(this);
-  upper->setObjectName(QStringLiteral("TabControl1"));
-  upper->setGeometry(0, 0, 377, kUpperPanelHeight);
-  auto* bevel = new QFrame(upper);
+// The picture and "История" lie over the version button, which covers the
+// rest of the panel: a click on them does not close the window.
+void TForm3::createUpperPanel() {
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("TabControl1"));
+  panel->setGeometry(0, 0, kWidth, kUpperPanelHeight);
+  auto* bevel = new QFrame(panel);
   bevel->setObjectName(QStringLiteral("Bevel1"));
   bevel->setFrameShape(QFrame::Box);
   bevel->setGeometry(3, 4, 371, 145);
 
-  speedButton1_ = new QToolButton(upper);
+  speedButton1_ = new QToolButton(panel);
   speedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
   speedButton1_->setAutoRaise(true);
   speedButton1_->setGeometry(4, 5, 369, 142);
+  // The spaces move the text to the right of the picture.
   speedButton1_->setText(QString(26, QLatin1Char(' ')) + QStringLiteral("ВЕРСИЯ: 2.05"));
   QFont versionFont(QStringLiteral("Arial Black"));
   versionFont.setPixelSize(19);
   versionFont.setBold(true);
   speedButton1_->setFont(versionFont);
-  QPalette yellow = speedButton1_->palette();
-  yellow.setColor(QPalette::ButtonText, Qt::yellow);
-  speedButton1_->setPalette(yellow);
+  paint(speedButton1_, QPalette::ButtonText, Qt::yellow);
   speedButton1_->setCursor(Qt::PointingHandCursor);
 
-  qrImage1_ = new QLabel(upper);
+  loadPictureResource();
+  qrImage1_ = new QLabel(panel);
   qrImage1_->setObjectName(QStringLiteral("QRImage1"));
   qrImage1_->setGeometry(4, 5, 178, 137);
   qrImage1_->setPixmap(QPixmap(QStringLiteral(":/about.png")));
   qrImage1_->setScaledContents(true);
 
-  button1_ = new QPushButton(QStringLiteral("История"), upper);
+  button1_ = new QPushButton(QStringLiteral("История"), panel);
   button1_->setObjectName(QStringLiteral("Button1"));
-  button1_->setGeometry(377 - 179 - 5, kUpperPanelHeight - 25 - 6, 179, 25);
+  button1_->setGeometry(kWidth - 179 - 5, kUpperPanelHeight - 25 - 6, 179, 25);
   button1_->setCursor(Qt::PointingHandCursor);
+}
 
-  lowerPanel_ = new QFrame(this);
-  lowerPanel_->setObjectName(QStringLiteral("TabControl2"));
-  lowerPanel_->setGeometry(0, 151, 376, 148);
-  memo1_ = new QPlainTextEdit(lowerPanel_);
+void TForm3::createLowerPanel() {
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("TabControl2"));
+  panel->setGeometry(0, kLowerPanelTop, 376, 148);
+  memo1_ = new QPlainTextEdit(panel);
   memo1_->setObjectName(QStringLiteral("Memo1"));
   memo1_->setGeometry(3, 4, 370, 140);
   memo1_->setReadOnly(true);
@@ -74,14 +92,8 @@ TForm3::TForm3(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowH
   QFont courier(QStringLiteral("Courier New"));
   courier.setPixelSize(11);
   memo1_->setFont(courier);
-  QPalette silver = memo1_->palette();
-  silver.setColor(QPalette::Base, QColor(192, 192, 192));
-  memo1_->setPalette(silver);
+  paint(memo1_, QPalette::Base, QColor(192, 192, 192));
   memo1_->viewport()->setCursor(Qt::ForbiddenCursor);
-
-  connect(speedButton1_, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
-  connect(button1_, &QPushButton::clicked, this, &TForm3::Button1Click);
-  setDesignHeight(kCollapsedHeight);
 }
 
 void TForm3::open() {
@@ -91,11 +103,12 @@ void TForm3::open() {
 
 void TForm3::collapse() { setDesignHeight(kCollapsedHeight); }
 
-// Collapsed, the window shows exactly its upper panel; expanded, both.
-// Heights other than the two (which the toggle never leaves) show both.
+// The toggle counts in the heights of the window's design, 179 and 327; on
+// screen the window shows exactly its upper panel when collapsed and both
+// panels otherwise, whatever frame the window manager draws.
 void TForm3::setDesignHeight(int height) {
   designHeight_ = height;
-  setFixedSize(377, height == kCollapsedHeight ? kUpperPanelHeight : kBothPanelsHeight);
+  setFixedSize(kWidth, height == kCollapsedHeight ? kUpperPanelHeight : kBothPanelsHeight);
 }
 
 void TForm3::SpeedButton1Click() {
@@ -103,13 +116,14 @@ void TForm3::SpeedButton1Click() {
   hide();
 }
 
-// The history is read afresh at every click, collapsing included.
+// The history is read afresh at every click, collapsing included; without
+// it the click ends at the report and the window stays as it was.
 void TForm3::Button1Click() {
   sob::LineList history(sob::ListKind::Plain);
   try {
     form1_.files().load(history, "ReadMe.Txt");
   } catch (const sob::FileError& error) {
-    form1_.errors().report(sob::fromCp1251(error.what()));
+    form1_.reportError(error);
     return;
   }
   memo1_->setPlainText(sob::fromCp1251(history.wholeText()));
@@ -119,7 +133,9 @@ void TForm3::Button1Click() {
   setDesignHeight(height);
 }
 
+// The window manager's close does what the version button does, so the
+// main window never stays disabled.
 void TForm3::closeEvent(QCloseEvent* event) {
-  SpeedButton1Click();
+  if (isVisible()) SpeedButton1Click();
   event->accept();
 }

@@ -24,6 +24,9 @@ class TForm3 : public QWidget {
   // The window's height in the terms of its design (179 collapsed, 327
   // expanded); the real window shows exactly the upper panel or both.
   int designHeight() const { return designHeight_; }
+  QToolButton* SpeedButton1() const { return speedButton1_; }
+  QLabel* QRImage1() const { return qrImage1_; }
+  QPushButton* Button1() const { return button1_; }
   QPlainTextEdit* Memo1() const { return memo1_; }
 
   void SpeedButton1Click();
@@ -33,13 +36,14 @@ class TForm3 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void createUpperPanel();
+  void createLowerPanel();
   void setDesignHeight(int height);
 
   TForm1& form1_;
   QToolButton* speedButton1_;
   QLabel* qrImage1_;
   QPushButton* button1_;
-  QWidget* lowerPanel_;
   QPlainTextEdit* memo1_;
   int designHeight_ = kCollapsedHeight;
 };

@@ -8,6 +8,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/qt_text.h"
 #include "app/tform1.h"
 #include "app/window_placement.h"
@@ -40,38 +42,52 @@ const QString kCapsOn = QStringLiteral("Caps Lock [нажат]");
 
 }  // namespace
 
-TForm4::TForm4(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-                                form1_(form1) {
+TForm4::TForm4(TForm1& form1)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      form1_(form1),
+      typingLimit_(form1.Edit1()->maxLength()) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("Виртуальная клавиатура"));
+  createLook();
+  createMenu();
+  createKeys();
+  createTimer();
+  connect(form1_.Edit1(), &QLineEdit::textChanged, this, &TForm4::keepTypingLimit);
+  FormCreate();
+}
+
+void TForm4::createLook() {
   QPalette silver = palette();
   silver.setColor(QPalette::Window, QColor(192, 192, 192));
   setPalette(silver);
   setAutoFillBackground(true);
   setFont(sob::designFont());
   sob::keepDisabledCaptionsReadable(this);
-
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  client_ = new QWidget(this);
+  client_->setFixedSize(353, 145);
+  layout->addWidget(client_);
+}
+
+void TForm4::createMenu() {
   auto* menu = new QMenuBar(this);
   QMenu* system = menu->addMenu(QStringLiteral("&Система"));
   system->menuAction()->setObjectName(QStringLiteral("N1"));
   QAction* hide = system->addAction(QStringLiteral("С&крыть виртуальную клавиатуру"));
   hide->setObjectName(QStringLiteral("N2"));
   connect(hide, &QAction::triggered, this, &TForm4::N2Click);
-  layout->setMenuBar(menu);
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("Client"));
-  client->setFixedSize(353, 145);
-  layout->addWidget(client);
-  createKeys();
+  layout()->setMenuBar(menu);
+}
 
+// The key-state refresh polls as the main window's refresh does: faster
+// than anyone clicks, without keeping an idle processor busy.
+void TForm4::createTimer() {
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setInterval(10);
   connect(timer1_, &QTimer::timeout, this, &TForm4::Timer1Timer);
   timer1_->start();
-  FormCreate();
 }
 
 QToolButton* TForm4::makeKey(QWidget* parent, int number, const QString& caption, int left, int top, int width,
@@ -84,28 +100,38 @@ QToolButton* TForm4::makeKey(QWidget* parent, int number, const QString& caption
   return button;
 }
 
+// Two group boxes of keys, with the special keys at the right and along
+// the bottom.
 void TForm4::createKeys() {
-  QWidget* client = findChild<QWidget*>(QStringLiteral("Client"));
-  auto group = [&](const QString& caption, int top) {
-    auto* box = new QGroupBox(caption, client);
-    box->setGeometry(2, top, 305, 57);
-    QPalette white = box->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    box->setPalette(white);
-    return box;
-  };
-  QGroupBox* signs = group(QStringLiteral("Знаки:"), 2);
-  QGroupBox* letters = group(QStringLiteral("Буквы:"), 62);
+  createSignKeys(groupBox(QStringLiteral("Знаки:"), 2));
+  createLetterKeys(groupBox(QStringLiteral("Буквы:"), 62));
+  createSpecialKeys();
+}
+
+QGroupBox* TForm4::groupBox(const QString& caption, int top) {
+  auto* box = new QGroupBox(caption, client_);
+  box->setGeometry(2, top, 305, 57);
+  QPalette white = box->palette();
+  white.setColor(QPalette::WindowText, Qt::white);
+  box->setPalette(white);
+  return box;
+}
+
+// The second row starts three keys in.
+void TForm4::createSignKeys(QGroupBox* box) {
   auto signKey = [&](const SignKey& key, int column, int row) {
     // "&" would mark an access letter: "&&" shows one ampersand.
     QString caption = key.character == '&' ? QStringLiteral("&&") : QString(QLatin1Char(key.character));
-    QToolButton* button = makeKey(signs, key.number, caption, 8 + column * 17, 16 + row * 18, 16, 17);
+    QToolButton* button = makeKey(box, key.number, caption, 8 + column * 17, 16 + row * 18, 16, 17);
     connect(button, &QToolButton::clicked, this, [this, key] { appendCharacter(key.character); });
   };
   for (int i = 0; i < 17; ++i) signKey(kSignRow1[i], i, 0);
   for (int i = 0; i < 11; ++i) signKey(kSignRow2[i], i + 3, 1);
+}
+
+void TForm4::createLetterKeys(QGroupBox* box) {
   auto letterKey = [&](unsigned char capital, int number, int column, int row) {
-    QToolButton* button = makeKey(letters, number, sob::fromCp1251(std::string(1, static_cast<char>(capital))),
+    QToolButton* button = makeKey(box, number, sob::fromCp1251(std::string(1, static_cast<char>(capital))),
                                   6 + column * 17, 16 + row * 18, 17, 17);
     connect(button, &QToolButton::clicked, this, [this, capital] {
       appendCharacter(capsLock_ == 0 ? smallLetter(capital) : static_cast<char>(capital));
@@ -113,15 +139,17 @@ void TForm4::createKeys() {
   };
   for (int i = 0; i < 17; ++i) letterKey(kLetterRow1[i], 29 + i, i, 0);
   for (int i = 0; i < 16; ++i) letterKey(kLetterRow2[i], 46 + i, i, 1);
+}
 
-  connect(makeKey(client, 62, QStringLiteral("Bcksp"), 310, 8, 41, 50), &QToolButton::clicked, this,
-          &TForm4::SpeedButton62Click);
-  connect(makeKey(client, 66, QStringLiteral("[Enter]"), 310, 64, 41, 51), &QToolButton::clicked, this,
-          &TForm4::SpeedButton66Click);
-  connect(makeKey(client, 23, QStringLiteral("Пробел"), 40, 121, 134, 22), &QToolButton::clicked, this,
-          &TForm4::SpeedButton23Click);
-  connect(makeKey(client, 63, kCapsOff, 180, 121, 123, 22), &QToolButton::clicked, this,
-          &TForm4::SpeedButton63Click);
+void TForm4::createSpecialKeys() {
+  backspace_ = makeKey(client_, 62, QStringLiteral("Bcksp"), 310, 8, 41, 50);
+  enter_ = makeKey(client_, 66, QStringLiteral("[Enter]"), 310, 64, 41, 51);
+  capsKey_ = makeKey(client_, 63, kCapsOff, 180, 121, 123, 22);
+  QToolButton* space = makeKey(client_, 23, QStringLiteral("Пробел"), 40, 121, 134, 22);
+  connect(backspace_, &QToolButton::clicked, this, &TForm4::SpeedButton62Click);
+  connect(enter_, &QToolButton::clicked, this, &TForm4::SpeedButton66Click);
+  connect(capsKey_, &QToolButton::clicked, this, &TForm4::SpeedButton63Click);
+  connect(space, &QToolButton::clicked, this, &TForm4::SpeedButton23Click);
 }
 
 QToolButton* TForm4::key(const char* designerName) const {
@@ -135,16 +163,22 @@ void TForm4::open() {
   timer1_->start();
 }
 
-void TForm4::disableEnter() { key("SpeedButton66")->setEnabled(false); }
+void TForm4::disableEnter() { enter_->setEnabled(false); }
 
 // A key always appends at the end of the line, wherever the caret stands,
 // and without regard to the line's length limit, which only typing has.
 void TForm4::appendCharacter(char cp1251) {
   QLineEdit* line = form1_.Edit1();
-  int limit = line->maxLength();
-  line->setMaxLength(32767);
-  line->setText(line->text() + sob::fromCp1251(std::string(1, cp1251)));
-  line->setMaxLength(std::max(limit, static_cast<int>(line->text().size())));
+  QString text = line->text() + sob::fromCp1251(std::string(1, cp1251));
+  if (text.size() > line->maxLength()) line->setMaxLength(text.size());
+  line->setText(text);
+}
+
+// A line the keys made longer than the limit takes no typed character, and
+// the limit is back once the line fits in it again.
+void TForm4::keepTypingLimit() {
+  QLineEdit* line = form1_.Edit1();
+  line->setMaxLength(std::max(typingLimit_, static_cast<int>(line->text().size())));
 }
 
 void TForm4::SpeedButton23Click() { appendCharacter(' '); }
@@ -158,13 +192,13 @@ void TForm4::SpeedButton66Click() { form1_.SpeedButton1Click(); }
 
 void TForm4::SpeedButton63Click() {
   capsLock_ = (capsLock_ + 1) % 2;
-  key("SpeedButton63")->setText(capsLock_ == 0 ? kCapsOff : kCapsOn);
+  capsKey_->setText(capsLock_ == 0 ? kCapsOff : kCapsOn);
 }
 
 void TForm4::Timer1Timer() {
   bool hasText = !form1_.Edit1()->text().isEmpty();
-  key("SpeedButton62")->setEnabled(hasText);
-  key("SpeedButton66")->setEnabled(hasText);
+  backspace_->setEnabled(hasText);
+  enter_->setEnabled(hasText);
 }
 
 void TForm4::N2Click() {
@@ -173,7 +207,9 @@ void TForm4::N2Click() {
   hide();
 }
 
+// The window manager's close hides the keyboard as its menu item does, so
+// the main window never stays disabled.
 void TForm4::closeEvent(QCloseEvent* event) {
-  N2Click();
+  if (isVisible()) N2Click();
   event->accept();
 }

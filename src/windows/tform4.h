@@ -4,8 +4,7 @@
 
 #include <QWidget>
 
-#include <map>
-
+class QGroupBox;
 class QTimer;
 class QToolButton;
 class TForm1;
@@ -35,12 +34,25 @@ class TForm4 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void createLook();
+  void createMenu();
   void createKeys();
+  QGroupBox* groupBox(const QString& caption, int top);
+  void createSignKeys(QGroupBox* box);
+  void createLetterKeys(QGroupBox* box);
+  void createSpecialKeys();
+  void createTimer();
   void appendCharacter(char cp1251);
+  void keepTypingLimit();
   QToolButton* makeKey(QWidget* parent, int number, const QString& caption, int left, int top, int width,
                        int height);
 
   TForm1& form1_;
-  QTimer* timer1_;
+  QWidget* client_ = nullptr;
+  QTimer* timer1_ = nullptr;
+  QToolButton* backspace_ = nullptr;  // SpeedButton62
+  QToolButton* enter_ = nullptr;      // SpeedButton66
+  QToolButton* capsKey_ = nullptr;    // SpeedButton63
+  int typingLimit_;                   // the input line's own length limit
   int capsLock_ = 0;
 };
