@@ -5,7 +5,7 @@ SOB_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils
+  xvfb xdotool x11-utils xclip
 )
 
 sob_install_missing() {

@@ -25,6 +25,21 @@ sob_seed_data_folder() {
   echo "$folder"
 }
 
+# Types a text into the window that has the focus. Text outside ASCII goes
+# through the clipboard and Ctrl+V: xdotool types a character the keyboard
+# map lacks by binding it to a spare key for that one keystroke, and a
+# program that reads the keystroke after the binding has moved on (on a busy
+# machine) gets another character or none.
+sob_type() {
+  local text="$1"
+  if LC_ALL=C grep -q '^[ -~]*$' <<<"$text" || ! command -v xclip >/dev/null; then
+    xdotool type --delay 40 "$text"
+  else
+    printf '%s' "$text" | xclip -selection clipboard >/dev/null 2>&1
+    xdotool key ctrl+v
+  fi
+}
+
 # Waits until a window with the given title is mapped; prints its id.
 sob_wait_for_window() {
   local title="$1" id

@@ -20,28 +20,29 @@ bool isWaveFile(const std::filesystem::path& path) {
 }  // namespace
 
 SoundPlayer::SoundPlayer(const FileStore& files, QObject* parent) : QObject(parent) {
+  std::array<QString, kSoundFiles.size()> paths;
   for (std::size_t i = 0; i < kSoundFiles.size(); ++i) {
     auto path = files.resolve(kSoundFiles[i]);
     if (!path || !isWaveFile(*path)) throw FileError("Cannot open file " + std::string(kSoundFiles[i]));
-    paths_[i] = QString::fromStdString(path->string());
+    paths[i] = QString::fromStdString(path->string());
+  }
+  // The players are made now, not at the first sound: finding the sound
+  // device can take a noticeable moment, which would otherwise stall the
+  // first keystroke in the input line.
+  if (QMediaDevices::audioOutputs().isEmpty()) return;
+  for (std::size_t i = 0; i < kSoundFiles.size(); ++i) {
+    effects_[i] = new QSoundEffect(this);
+    effects_[i]->setSource(QUrl::fromLocalFile(paths[i]));
   }
 }
 
 SoundPlayer::~SoundPlayer() = default;
 
+// Without a sound device there are no players, and nothing plays.
 void SoundPlayer::play(Sound sound) {
   int i = static_cast<int>(sound);
   ++played_[i];
-  if (!deviceChecked_) {
-    deviceChecked_ = true;
-    haveDevice_ = !QMediaDevices::audioOutputs().isEmpty();
-  }
-  if (!haveDevice_) return;
-  if (!effects_[i]) {
-    effects_[i] = new QSoundEffect(this);
-    effects_[i]->setSource(QUrl::fromLocalFile(paths_[i]));
-  }
-  if (!effects_[i]->isPlaying()) effects_[i]->play();
+  if (effects_[i] && !effects_[i]->isPlaying()) effects_[i]->play();
 }
 
 }  // namespace sob

@@ -29,11 +29,8 @@ class SoundPlayer : public QObject {
   int timesPlayed(Sound sound) const { return played_[static_cast<int>(sound)]; }
 
  private:
-  std::array<QString, kSoundFiles.size()> paths_;
   std::array<QSoundEffect*, kSoundFiles.size()> effects_{};
   std::array<int, kSoundFiles.size()> played_{};
-  bool deviceChecked_ = false;
-  bool haveDevice_ = false;
 };
 
 }  // namespace sob

@@ -27,7 +27,7 @@ converse() {
     sleep 0.5
     xdotool windowfocus --sync "$window"
     for step in "$@"; do
-      if [[ "$step" == type:* ]]; then xdotool type --delay 40 "${step#type:}"; else xdotool key "$step"; fi
+      if [[ "$step" == type:* ]]; then sob_type "${step#type:}"; else xdotool key "$step"; fi
       sleep 0.2
     done
     for _ in $(seq 1 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
