@@ -77,3 +77,16 @@ sob_shoot() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2"
 }
+
+# Waits up to ten seconds for the program to close by itself; fails, naming
+# what should have closed it, if it does not, or if it ends with an error.
+sob_wait_until_closed() {
+  local program="$1" cause="$2"
+  for _ in $(seq 1 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$program" 2>/dev/null; then
+    echo "FAIL: the program did not close after $cause"
+    kill "$program"
+    return 1
+  fi
+  wait "$program" || { echo "FAIL: the program ended with an error"; return 1; }
+}

@@ -30,13 +30,7 @@ converse() {
       if [[ "$step" == type:* ]]; then sob_type "${step#type:}"; else xdotool key "$step"; fi
       sleep 0.2
     done
-    for _ in $(seq 1 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$program" 2>/dev/null; then
-      echo "FAIL: the program did not close after the farewell"
-      kill "$program"
-      exit 1
-    fi
-    wait "$program" || { echo "FAIL: the program ended with an error"; exit 1; }
+    sob_wait_until_closed "$program" "the farewell"
     # The entry: an empty line, its rule and frame, the count, the session, the end rule.
     local entry session
     entry=$("$build/tests/read_lines" Base/Log.Tambrel | tail -n +$((before + 1)))

@@ -42,13 +42,7 @@ letter 0    # А
 sleep 0.2
 xdotool mousemove $((X + 330)) $((client + 89)) click 1   # [Enter]
 
-for _ in $(seq 1 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$program" 2>/dev/null; then
-  echo "FAIL: the program did not close after the farewell sent from the keyboard"
-  kill "$program"
-  exit 1
-fi
-wait "$program" || { echo "FAIL: the program ended with an error"; exit 1; }
+sob_wait_until_closed "$program" "the farewell sent from the keyboard"
 session=$("$build/tests/read_lines" Base/Log.Tambrel | grep -E '^USER:' || true)
 echo "$session"
 expected=$'USER:     Привет.\nUSER:     Пока.'
