@@ -1,7 +1,5 @@
 #include "dialogue_mode.h"
 
-#include <charconv>
-
 #include "engine/cp1251.h"
 
 namespace sob {
@@ -32,13 +30,6 @@ void selfTalkTick(Dialogue& dialogue, const FileStore& files, Random& random, Se
   files.load(dialogue.abusive, host.selfTalkPath());
   host.setSelfTalkTimerInterval(host.selfTalkInterval());
   runTurn(dialogue, host, files, random);
-}
-
-int selfTalkIntervalOf(const std::string& text) {
-  int value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return 1;
-  return std::max(value, 1);
 }
 
 }  // namespace sob

@@ -35,8 +35,4 @@ class SelfTalkHost : public TurnHost {
 // the interval changes and before any turn (a FileError).
 void selfTalkTick(Dialogue& dialogue, const FileStore& files, Random& random, SelfTalkHost& host);
 
-// The self-talk interval typed into the settings window: text that is not
-// a whole number reads as 1, and nothing below 1 reaches the timer.
-int selfTalkIntervalOf(const std::string& text);
-
 }  // namespace sob

@@ -11,7 +11,7 @@
 #include "app/qt_text.h"
 #include "app/tform1.h"
 #include "app/window_placement.h"
-#include "session/dialogue_mode.h"
+#include "session/self_talk_settings.h"
 
 namespace {
 const QString kDefaultPath = QStringLiteral("D:\\Txt.Dat");
@@ -45,6 +45,8 @@ TForm2::TForm2(TForm1& form1) : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowH
   spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
   spinEdit1_->setGeometry(8, 24, 81, 22);
   spinEdit1_->setRange(1, 60000);
+  // Leaving the field with a value out of range puts the nearer bound in.
+  spinEdit1_->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
   spinEdit1_->setValue(kDefaultInterval);
 
   QPalette highlighted = edit1_->palette();
@@ -102,12 +104,11 @@ void TForm2::closeWindow() {
 
 // Every two seconds the focus lands on one of the two fields.
 void TForm2::Timer1Timer() {
-  form1_.random().reseed();
-  int r = form1_.random().below(6);
-  QWidget* field = r % 2 == 0 ? static_cast<QWidget*>(edit1_) : spinEdit1_;
+  bool toPath = sob::focusHopField(form1_.random()) == sob::SettingsField::Path;
+  QWidget* field = toPath ? static_cast<QWidget*>(edit1_) : spinEdit1_;
   if (field->hasFocus()) return;
   field->setFocus();
-  if (field == edit1_) edit1_->selectAll();
+  if (toPath) edit1_->selectAll();
   else spinEdit1_->selectAll();
 }
 
@@ -128,8 +129,9 @@ void TForm2::SpinEdit1Change() {
 }
 
 // The window manager's close does what the buttons do, so the main window
-// never stays disabled.
+// never stays disabled; a close that reaches the hidden window (the program
+// ending) leaves the main window alone.
 void TForm2::closeEvent(QCloseEvent* event) {
-  closeWindow();
+  if (isVisible()) closeWindow();
   event->accept();
 }
