@@ -17,6 +17,15 @@ sob_start_xvfb() {
   trap 'kill $SOB_XVFB_PID 2>/dev/null' EXIT
 }
 
+# For the end-to-end tests: starts Xvfb, or ends the test as skipped on a
+# machine that has no Xvfb or xdotool.
+sob_start_xvfb_or_skip() {
+  if ! command -v xdotool >/dev/null || ! sob_start_xvfb; then
+    echo "skipped: no Xvfb or xdotool"
+    exit 0
+  fi
+}
+
 # A temporary data folder holding a copy of the shipped data.
 sob_seed_data_folder() {
   local source="$1" folder

@@ -5,10 +5,7 @@
 set -euo pipefail
 build="$1" source="$2"
 source "$source/scripts/xvfb.sh"
-if ! command -v xdotool >/dev/null || ! sob_start_xvfb; then
-  echo "skipped: no Xvfb or xdotool"
-  exit 0
-fi
+sob_start_xvfb_or_skip
 
 # converse EXPECTED-LOG-LINES -- KEYS...: "type:TEXT" types, anything else is a key.
 converse() {

@@ -7,10 +7,7 @@
 set -euo pipefail
 build="$1" source="$2"
 source "$source/scripts/xvfb.sh"
-if ! command -v xdotool >/dev/null || ! sob_start_xvfb; then
-  echo "skipped: no Xvfb or xdotool"
-  exit 0
-fi
+sob_start_xvfb_or_skip
 
 data=$(sob_seed_data_folder "$source")
 trap 'kill $SOB_XVFB_PID 2>/dev/null; rm -rf "$data"' EXIT
